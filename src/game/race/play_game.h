@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+#include "game/state/game.h"
+
+// The race entry: loads the track in maps/<mapname>, runs the race until the player
+// leaves, writes the best time back and resets the race.
+void PlayGame(Game& g, const std::u16string& mapname);
