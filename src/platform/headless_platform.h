@@ -27,6 +27,8 @@ class HeadlessPlatform : public Platform {
   void set_script(std::vector<ScriptGroup> groups);
   bool script_done() const { return next_group_ >= groups_.size(); }
   void set_rasterise(bool on) { rasterise_ = on; }
+  void press_key(int code) { keyboard().press(code); }  // for tests that hold keys directly
+  void release_key(int code) { keyboard().release(code); }
   void advance_clock(int millis) { clock_ += millis; }  // a frame whose own work took time
 
   // The picture last presented (the offscreen surface), as RGB.
