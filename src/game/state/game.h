@@ -7,6 +7,7 @@
 // - a race end resets the lap block and the car's speed and steering (reset_race);
 // - Kamera_x, Kamera_y and Naechstes_Kollisionsfeld carry over from race to race.
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,4 +70,7 @@ struct Game {
   // ---- Files and cipher ----
   const std::u16string passwort = u"plank";
   int oft = 0;
+
+  // ---- Watching a race from outside (the replay runner's trace) ----
+  std::function<void(const Game&)> race_frame_done;  // after the lap timing, before the flip
 };
