@@ -9,9 +9,9 @@ add_custom_command(
   OUTPUT ${FONT_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${DATA_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG14Classic-Regular.ttf ${DATA_DIR}/Digir___.ttf
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/ComicNeue-Bold.otf "${DATA_DIR}/Adventure Subtitles.ttf"
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG-LICENSE.txt ${CMAKE_SOURCE_DIR}/assets/fonts/ComicNeue-LICENSE.txt ${DATA_DIR}
-  DEPENDS ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG14Classic-Regular.ttf ${CMAKE_SOURCE_DIR}/assets/fonts/ComicNeue-Bold.otf
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-Medium.ttf "${DATA_DIR}/Adventure Subtitles.ttf"
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG-LICENSE.txt ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-LICENSE.txt ${DATA_DIR}
+  DEPENDS ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG14Classic-Regular.ttf ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-Medium.ttf
   COMMENT "Laying out the fonts in data/")
 
 set(GAME_DATA_OUTPUTS ${FONT_FILES})

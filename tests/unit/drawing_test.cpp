@@ -12,7 +12,7 @@ namespace {
 
 using platform::HeadlessPlatform;
 
-const std::string kMenuFont = std::string(KURVENJAGD_SOURCE_DIR) + "/assets/fonts/ComicNeue-Bold.otf";
+const std::string kMenuFont = std::string(KURVENJAGD_SOURCE_DIR) + "/assets/fonts/Quicksand-Medium.ttf";
 
 std::string temp_picture(const std::string& name) {
   return (std::filesystem::temp_directory_path() / ("kurvenjagd-drawing-" + name)).string();

@@ -65,7 +65,7 @@ std::vector<std::string> expected_menu_frame(const std::string& folder, const st
                             "text 860 310 \"Beenden\"" + white + " font=Font_gross",
                             "text 938 260 \"S\"" + gold + " font=Font_gross",
                             "text 960 310 \"ESC\"" + gold + " font=Font_gross",
-                            "text 760 750 \"Kurvenjagd - von den Kurvenjagd-Entwicklern, 2026\"" + white + " font=Font",
+                            "text 760 750 \"\\xA9 2026 Die Kurvenjagd-Entwickler\"" + white + " font=Font",
                             "text 140 410 \"Mapauswahl\"" + white + " font=Font_ganzgross",
                             "text 140 443 \"" + name + "\"" + white + " font=Font",
                             "image data/arrowr.png 390 590" + white,

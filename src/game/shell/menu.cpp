@@ -6,7 +6,7 @@ namespace {
 
 constexpr int kEnter = 13, kEscape = 27, kSpace = 32, kLeft = 37, kRight = 39, kS = 83;
 
-const char16_t* const kCredits = u"Kurvenjagd - von den Kurvenjagd-Entwicklern, 2026";
+const char16_t* const kCredits = u"\u00a9 2026 Die Kurvenjagd-Entwickler";
 
 // A track whose preview could not be loaded keeps its place: a dark square with its name.
 void draw_preview_placeholder(Game& g, int sel) {
