@@ -31,6 +31,8 @@ std::string with_crlf(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+fs::path bundled_track(const std::string& folder) { return fs::path(KURVENJAGD_BINARY_DIR) / "maps" / folder; }
+
 void write_solid_picture(const std::string& path, int width, int height, int r, int g, int b, int a) {
   platform::Pixels pixels(width, height);
   for (int y = 0; y < height; ++y)
@@ -74,6 +76,10 @@ GameDir::GameDir(const std::vector<TrackSpec>& tracks, int unlocked) : root_(fre
     catalogue.push_back(track.name);
     const fs::path folder = root_ / "maps" / track.folder;
     fs::create_directories(folder);
+    if (!track.copy_from.empty()) {
+      fs::copy(track.copy_from, folder, fs::copy_options::recursive);
+      continue;
+    }
     if (track.with_preview) write_solid_picture((folder / "map_mini.jpg").string(), 300, 300, 70, 120, 70);
     write_solid_picture((folder / "default.jpg").string(), 200, 200, 40, 110, 40);
     write_solid_picture((folder / "collision.png").string(), 24, 24, 50, 50, 50);

@@ -14,7 +14,11 @@ struct TrackSpec {
   int width = 1000, height = 800;  // the track picture; tiles are 200 x 200
   std::vector<std::string> data_lines;  // data.txt without line ends; empty: a default layout
   bool with_preview = true;
+  std::filesystem::path copy_from;  // a real track folder to use instead of the fixture
 };
+
+// A track the build generated into its maps/ folder.
+std::filesystem::path bundled_track(const std::string& folder);
 
 inline TrackSpec track(std::string folder = "oval", std::string name = "Ovalkurs") {
   TrackSpec spec;
