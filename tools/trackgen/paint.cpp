@@ -99,7 +99,7 @@ Colour Painter::road_at(int x, int y, const Place& place, Colour grass) const {
     const bool inside = place.offset * float(bend.turn) > 0;
     const float reach = inside ? plateau(into, -25, span + 25, 30)
                                : (bend.sharp ? plateau(into, 0.45f * span, span + 70, 40) : 0);
-    kerb_reach = std::max(kerb_reach, reach);
+    kerb_reach = std::min(1.0f, kerb_reach + reach);  // the ends of two close bends' kerbs join up
   }
 
   c = mix(c, asphalt(x, y, place), coverage(kHalf - away));
