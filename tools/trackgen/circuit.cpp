@@ -40,11 +40,11 @@ std::optional<std::vector<Fillet>> round_corners(const Outline& outline) {
       const std::size_t j = (i + 1) % n;
       const double reserved = i == outline.start_edge ? kStartStraight : 0;
       const double room = length(outline.points[j] - outline.points[i]) - reserved;
+      if (room <= 0) return std::nullopt;
       const double need = tangent(i) + tangent(j);
       if (need > room) {
-        const double shrink = std::max(0.0, room) / need;
-        radii[i] *= shrink;
-        radii[j] *= shrink;
+        radii[i] *= room / need;
+        radii[j] *= room / need;
       }
     }
   }
