@@ -1,35 +1,16 @@
 // The main menu as a player meets it: whole games on the headless platform.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "game/shell/startup.h"
-#include "platform/headless_platform.h"
-#include "platform/key_script.h"
 #include "support/game_dir.h"
-#include "support/recorder.h"
+#include "support/replayed.h"
 
 namespace {
 
 using test_support::GameDir;
+using test_support::last_shown;
+using test_support::replay_draws;
+using test_support::shows;
 using test_support::track;
-
-struct Played {
-  std::vector<std::vector<std::string>> frames;
-  std::vector<std::string> setups;
-  int selection;
-  long flips;
-};
-
-Played play(const std::string& script) {
-  platform::HeadlessPlatform p(false);
-  test_support::Recorder recorder;
-  p.set_recorder(&recorder);
-  p.set_script(platform::parse_key_script(script));
-  Game g(p);
-  run_game(g);
-  return {recorder.frames, recorder.setups, g.AktuelleMapauswahl, p.flips()};
-}
 
 std::string state(const char* rgb, const char* alpha) {
   return std::string(" color=") + rgb + " alpha=" + alpha + " rotation=0";
@@ -76,10 +57,9 @@ std::vector<std::string> expected_menu_frame(const std::string& folder, const st
 
 TEST(Menu, FrameDrawsTheTableForAnUnlockedAndALockedTrack) {
   GameDir dir({track("oval", "Ovalkurs"), track("berg", "Bergstrecke")}, 1);
-  const Played played = play("wait 1\ntap Right\nwait 2\n");
-  ASSERT_GE(played.frames.size(), 3u);
-  EXPECT_EQ(played.frames[0], expected_menu_frame("oval", "Ovalkurs", false));
-  EXPECT_EQ(played.frames[2], expected_menu_frame("berg", "Bergstrecke", true));
+  const auto draws = replay_draws(dir, "wait 1\ntap Right\nwait 2\n", 3);
+  EXPECT_EQ(draws[1], expected_menu_frame("oval", "Ovalkurs", false));
+  EXPECT_EQ(draws[3], expected_menu_frame("berg", "Bergstrecke", true));
 }
 
 TEST(Menu, SelectionWrapsAround) {
@@ -98,42 +78,42 @@ TEST(Menu, SelectionWrapsAround) {
   };
   for (const Case& c : cases) {
     std::vector<test_support::TrackSpec> tracks;
-    for (int n = 1; n <= c.tracks; ++n) tracks.push_back(track("t" + std::to_string(n), "Strecke"));
+    for (int n = 1; n <= c.tracks; ++n) tracks.push_back(track("t" + std::to_string(n), "Strecke " + std::to_string(n)));
     GameDir dir(tracks);
-    EXPECT_EQ(play(c.keys + "wait 3\n").selection, c.selection) << c.tracks << " tracks: " << c.keys;
+    const auto draws = replay_draws(dir, c.keys + "wait 3\n", 20);
+    EXPECT_TRUE(shows(last_shown(draws), "\"Strecke " + std::to_string(c.selection) + "\""))
+        << c.tracks << " tracks: " << c.keys;
   }
 }
 
 TEST(Menu, StartAndRightInOneFrameRaceTheSelectedTrackAndReturnOnIt) {
-  GameDir dir({track("oval"), track("berg")});
+  GameDir dir({track("oval", "Ovalkurs"), track("berg", "Bergstrecke")});
   // S and Right hit in the same frame; Enter leaves the track-loaded screen; Escape ends
   // the race; the menu goes on afterwards until the script's end closes the window.
-  const Played played = play("tap S\ntap Right\nwait 1\ntap Enter\nwait 3\ntap Escape\nwait 5\n");
-  EXPECT_EQ(played.selection, 1);
-  EXPECT_NE(std::find(played.setups.begin(), played.setups.end(), "load_image maps/oval/default.jpg"),
-            played.setups.end());
-  EXPECT_EQ(std::find(played.setups.begin(), played.setups.end(), "load_image maps/berg/default.jpg"),
-            played.setups.end());
-  // Menu frame, loading notice, track-loaded screen, race frames, then menu frames again:
-  // leaving the race with Escape did not end the program.
-  ASSERT_GT(played.frames.size(), 8u);
-  EXPECT_EQ(played.frames.back()[1], "image data/bg.jpg 0 0" + state("255,255,255", "1"));
+  const auto draws = replay_draws(dir, "tap S\ntap Right\nwait 1\ntap Enter\nwait 3\ntap Escape\nwait 5\n", 20);
+  // The loading notice and the track-loaded screen are flips 1 and 2; the race follows.
+  EXPECT_TRUE(shows(draws[3], "image maps/oval/default.jpg"));
+  EXPECT_FALSE(shows(draws[3], "maps/berg"));
+  // After the race the menu goes on, on the same track: leaving the race with Escape did
+  // not end the program, and the Right press died with the flush.
+  const auto& last = last_shown(draws);
+  EXPECT_TRUE(shows(last, "image data/bg.jpg 0 0"));
+  EXPECT_TRUE(shows(last, "\"Ovalkurs\""));
 }
 
 TEST(Menu, ALockedTrackStartsLikeAnyOther) {
   GameDir dir({track("oval")}, 0);
-  const Played played = play("tap Enter\nwait 1\ntap Space\nwait 2\ntap Escape\nwait 1\n");
-  EXPECT_NE(std::find(played.setups.begin(), played.setups.end(), "load_image maps/oval/collision.png"),
-            played.setups.end());
+  const auto draws = replay_draws(dir, "tap Enter\nwait 1\ntap Space\nwait 2\ntap Escape\nwait 1\n", 4);
+  EXPECT_TRUE(shows(draws[3], "\"Runde: "));
 }
 
 TEST(Menu, ATrackWithoutPreviewKeepsItsPlaceWithAPlaceholder) {
   test_support::TrackSpec bare = track("kahl", "Ohne Bild");
   bare.with_preview = false;
   GameDir dir({track("oval"), bare});
-  const Played played = play("tap Right\nwait 2\n");
-  ASSERT_GE(played.frames.size(), 2u);
-  const auto& frame = played.frames[1];
+  const auto draws = replay_draws(dir, "tap Right\nwait 2\n", 2);
+  const auto& frame = draws[2];
+  ASSERT_GE(frame.size(), 7u);
   EXPECT_EQ(frame[5], "rect 80 460 300 300" + state("40,40,40", "1"));
   EXPECT_EQ(frame[6], "text 100 600 \"Ohne Bild\"" + state("255,255,255", "1") + " font=Font");
 }
