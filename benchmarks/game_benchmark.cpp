@@ -4,10 +4,7 @@
 
 #include <filesystem>
 
-#include "game/race/camera.h"
-#include "game/race/car.h"
-#include "game/race/hud.h"
-#include "game/race/laps.h"
+#include "game/race/play_game.h"
 #include "game/race/track_loader.h"
 #include "game/shell/menu.h"
 #include "game/shell/startup.h"
@@ -51,16 +48,7 @@ void RaceFrame(benchmark::State& state) {
   fill_tile_grid(g, u"waldring");
   load_barrier_picture(g, u"waldring");
   p.press_key(38);
-  for (auto _ : state) {
-    p.cls();
-    KameraUpdate(g);
-    DrawMap(g);
-    Lenkung_und_Gas(g);
-    Reifen(g);
-    DrawPlayer(g);
-    Anzeige(g);
-    Kollisionsfelder(g);
-  }
+  for (auto _ : state) race_frame_work(g);
 }
 BENCHMARK(RaceFrame)->Arg(0)->Arg(1)->ArgName("rasterise")->Unit(benchmark::kMicrosecond);
 

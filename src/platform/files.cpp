@@ -70,7 +70,7 @@ std::string line_bytes(std::u16string_view text) {
   return bytes;
 }
 
-ReadStream ReadStream::open(const std::string& path) {
+std::string read_file(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) throw FileError(path, errno == ENOENT ? "file not found" : "cannot be read");
   std::string bytes;
@@ -80,7 +80,7 @@ ReadStream ReadStream::open(const std::string& path) {
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) throw FileError(path, "cannot be read");
-  return ReadStream(std::move(bytes));
+  return bytes;
 }
 
 void replace_file(const std::string& path, std::string_view bytes) {

@@ -15,11 +15,14 @@ std::u16string read_line(std::string_view bytes, std::size_t& pos);
 // The bytes of one written line: the low byte of each code unit, then CR LF.
 std::string line_bytes(std::u16string_view text);
 
+// The whole file's bytes. Throws FileError ("file not found", "cannot be read").
+std::string read_file(const std::string& path);
+
 // A file opened for reading: the whole file is read at opening, so the end test
 // compares the read position with the size found then.
 class ReadStream {
  public:
-  static ReadStream open(const std::string& path);  // throws FileError
+  static ReadStream open(const std::string& path) { return ReadStream(read_file(path)); }  // throws FileError
   std::u16string read_line() { return platform::read_line(bytes_, pos_); }
   bool at_end() const { return pos_ >= bytes_.size(); }
 

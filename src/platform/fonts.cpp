@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/file_error.h"
+#include "platform/files.h"
+
 namespace platform {
 
 extern const unsigned char kBuiltinFont[];
@@ -116,17 +119,15 @@ FontPtr rasterise(SDL_Renderer* renderer, const std::string& name, const unsigne
 
 FontPtr rasterise_font_file(SDL_Renderer* renderer, const std::string& name, const std::string& path,
                             int pixel_height, std::string& problem) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    problem = "file not found";
+  std::string bytes;
+  try {
+    bytes = read_file(path);
+  } catch (const FileError& error) {
+    problem = error.problem();
     return nullptr;
   }
-  std::vector<unsigned char> bytes;
-  unsigned char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-  std::fclose(file);
-  return rasterise(renderer, name, bytes.data(), bytes.size(), pixel_height, problem);
+  return rasterise(renderer, name, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                   pixel_height, problem);
 }
 
 FontPtr rasterise_builtin_font(SDL_Renderer* renderer, const std::string& name, int pixel_height) {

@@ -12,6 +12,7 @@
 #include <png.h>
 
 #include "platform/file_error.h"
+#include "platform/files.h"
 
 // libpng and libjpeg report errors by longjmp. Each coding run therefore sits in a small
 // C-style function: only plain data lives between its setjmp and the jump, everything
@@ -289,19 +290,6 @@ bool encode_jpeg(std::FILE* file, const Pixels* pixels, int quality, ErrorText* 
 
 // ---- C++ side ----
 
-std::string read_whole_file(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) throw FileError(path, errno == ENOENT ? "file not found" : "cannot be read");
-  std::string bytes;
-  char chunk[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) throw FileError(path, "cannot be read");
-  return bytes;
-}
-
 bool starts_with(const std::string& bytes, const unsigned char* signature, std::size_t length) {
   return bytes.size() >= length && std::memcmp(bytes.data(), signature, length) == 0;
 }
@@ -330,7 +318,7 @@ void write_file(const std::string& path, Encode encode) {
 Pixels decode_picture(const std::string& path) {
   static constexpr unsigned char kPng[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   static constexpr unsigned char kJpeg[] = {0xff, 0xd8, 0xff};
-  const std::string bytes = read_whole_file(path);
+  const std::string bytes = read_file(path);
   const bool png = starts_with(bytes, kPng, sizeof kPng);
   if (!png && !starts_with(bytes, kJpeg, sizeof kJpeg)) throw FileError(path, "not a PNG or JPEG picture");
 

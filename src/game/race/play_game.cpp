@@ -29,7 +29,9 @@ void load_track(Game& g, const std::u16string& mapname) {
   g.p.wait_key();
 }
 
-void race_frame(Game& g) {
+}  // namespace
+
+void race_frame_work(Game& g) {
   g.p.cls();
   KameraUpdate(g);
   DrawMap(g);
@@ -39,9 +41,9 @@ void race_frame(Game& g) {
   Anzeige(g);
   Kollisionsfelder(g);
   if (g.race_frame_done) g.race_frame_done(g);
-  g.p.flip();
-  g.p.wait_tick();
 }
+
+namespace {
 
 // What a race end resets; the camera and the expected checkpoint carry over.
 void reset_race(Game& g) {
@@ -70,7 +72,11 @@ void PlayGame(Game& g, const std::u16string& mapname) {
     return;  // a track that did not load is never written
   }
   g.Neustart = 1;
-  while (g.p.key_hit(kEscape) == 0 && !g.p.close_requested()) race_frame(g);
+  while (g.p.key_hit(kEscape) == 0 && !g.p.close_requested()) {
+    race_frame_work(g);
+    g.p.flip();
+    g.p.wait_tick();
+  }
   try {
     save_best_time(g, mapname);
   } catch (const platform::FileError& error) {
