@@ -151,11 +151,15 @@ std::u16string int_to_text(int value) {
 
 std::u16string float_to_text(float value) { return latin1(float_to_bytes(value)); }
 
+// The HUD calls this every frame: the short byte text and the cut result stay within
+// the strings' own small buffers, so no memory is allocated.
 std::u16string GetFloat(float Value, int DNP) {
-  std::u16string Back = float_to_text(Value);
+  const std::string text = float_to_bytes(Value);
   // "inf" and "nan" have no point; they are cut and padded as if it followed them.
-  const long long point = static_cast<long long>(std::min(Back.find(u'.'), Back.size()));
-  Back.resize(static_cast<size_t>(std::max(0LL, point + DNP + 1)), u' ');
+  const long long point = static_cast<long long>(std::min(text.find('.'), text.size()));
+  std::u16string Back(static_cast<size_t>(std::max(0LL, point + DNP + 1)), u' ');
+  for (size_t n = 0; n < Back.size() && n < text.size(); ++n)
+    Back[n] = static_cast<char16_t>(static_cast<unsigned char>(text[n]));
   return Back;
 }
 
