@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_error.h"
+#include "support/temp_folder.h"
 
 namespace platform {
 namespace {
@@ -46,34 +47,17 @@ TEST(LineBytesTest, KeepsTheLowByteAndEndsWithCrLf) {
   EXPECT_EQ(line_bytes(u""), "\r\n");
 }
 
-class FilesTest : public testing::Test {
+class FilesTest : public test_support::TempFolderTest {
  protected:
-  FilesTest() : dir_(fs::temp_directory_path() / ("kurvenjagd-files-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(dir_);
-  }
-  ~FilesTest() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-  std::string file(const std::string& name) const { return (dir_ / name).string(); }
   std::vector<std::string> folder_entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder())) names.push_back(entry.path().filename().string());
     return names;
   }
-
- private:
-  fs::path dir_;
 };
 
-std::string read_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void write_bytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
+using test_support::read_bytes;
+using test_support::write_bytes;
 
 TEST_F(FilesTest, ReadStreamReadsTheWholeFileAsLines) {
   write_bytes(file("data.txt"), "3\r\nOval\n\xe4");

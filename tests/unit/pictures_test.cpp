@@ -12,35 +12,18 @@
 #include <vector>
 
 #include "platform/file_error.h"
+#include "support/temp_folder.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-class PicturesTest : public testing::Test {
- protected:
-  PicturesTest() : dir_(fs::temp_directory_path() / ("kurvenjagd-pictures-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(dir_);
-  }
-  ~PicturesTest() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-  std::string file(const std::string& name) const { return (dir_ / name).string(); }
-
- private:
-  fs::path dir_;
+class PicturesTest : public test_support::TempFolderTest {
 };
 
-std::string read_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void write_bytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
+using test_support::read_bytes;
+using test_support::write_bytes;
 
 // A picture of flat colour blocks, `block` pixels square, laid out left to right.
 Pixels blocks(int block, const std::vector<std::vector<std::uint8_t>>& colours, bool has_alpha) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/hash.h"
+
 namespace art {
 
 std::uint32_t Rng::next() {
@@ -19,13 +21,7 @@ namespace {
 
 // Integer hash of a lattice point, 0..1.
 float lattice(std::int32_t x, std::int32_t y, std::uint32_t seed) {
-  std::uint32_t h = std::uint32_t(x) * 0x8da6b343u ^ std::uint32_t(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
-  h ^= h >> 15;
-  h *= 0x2c1b3c6du;
-  h ^= h >> 12;
-  h *= 0x297a2d39u;
-  h ^= h >> 15;
-  return float(h >> 8) / 16777215.0f;
+  return float(tools::point_hash(x, y, seed) >> 8) / 16777215.0f;
 }
 
 float smooth(float t) { return t * t * (3.0f - 2.0f * t); }

@@ -4,17 +4,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/hash.h"
+
 namespace trackgen {
 
 // A random value in -1 ... 1 for each pixel, the same for the same (x, y, seed).
 inline float grain(int x, int y, std::uint32_t seed) {
-  std::uint32_t h = std::uint32_t(x) * 0x8da6b343u ^ std::uint32_t(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
-  h ^= h >> 15;
-  h *= 0x2c1b3c6du;
-  h ^= h >> 12;
-  h *= 0x297a2d39u;
-  h ^= h >> 15;
-  return float(h >> 8) * (2.0f / 16777216.0f) - 1.0f;
+  return float(tools::point_hash(x, y, seed) >> 8) * (2.0f / 16777216.0f) - 1.0f;
 }
 
 // Smooth noise in -1 ... 1 with features about `cell` pixels apart. The lattice wraps
