@@ -8,10 +8,10 @@ set(FONT_FILES ${DATA_DIR}/Digir___.ttf "${DATA_DIR}/Adventure Subtitles.ttf")
 add_custom_command(
   OUTPUT ${FONT_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${DATA_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG14Classic-Regular.ttf ${DATA_DIR}/Digir___.ttf
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/KurvenjagdSegment-Regular.ttf ${DATA_DIR}/Digir___.ttf
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-Medium.ttf "${DATA_DIR}/Adventure Subtitles.ttf"
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG-LICENSE.txt ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-LICENSE.txt ${DATA_DIR}
-  DEPENDS ${CMAKE_SOURCE_DIR}/assets/fonts/DSEG14Classic-Regular.ttf ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-Medium.ttf
+  DEPENDS ${CMAKE_SOURCE_DIR}/assets/fonts/KurvenjagdSegment-Regular.ttf ${CMAKE_SOURCE_DIR}/assets/fonts/Quicksand-Medium.ttf
   COMMENT "Laying out the fonts in data/")
 
 set(GAME_DATA_OUTPUTS ${FONT_FILES})

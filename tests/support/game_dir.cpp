@@ -63,7 +63,7 @@ std::vector<std::string> GameDir::default_data(int width, int height) {
 GameDir::GameDir(const std::vector<TrackSpec>& tracks, int unlocked) : root_(fresh_temp_dir()) {
   const fs::path assets = fs::path(KURVENJAGD_SOURCE_DIR) / "assets" / "fonts";
   fs::create_directories(root_ / "data");
-  fs::copy_file(assets / "DSEG14Classic-Regular.ttf", root_ / "data" / "Digir___.ttf");
+  fs::copy_file(assets / "KurvenjagdSegment-Regular.ttf", root_ / "data" / "Digir___.ttf");
   fs::copy_file(assets / "Quicksand-Medium.ttf", root_ / "data" / "Adventure Subtitles.ttf");
   write_solid_picture((root_ / "data" / "car.png").string(), 17, 33, 220, 30, 30);
   write_solid_picture((root_ / "data" / "bg.jpg").string(), 1024, 768, 60, 90, 60);

@@ -14,7 +14,7 @@ struct Lines : platform::DrawRecorder {
   std::vector<std::string> lines;
 };
 
-constexpr const char* kFontFile = "../assets/fonts/DSEG14Classic-Regular.ttf";
+constexpr const char* kFontFile = "../assets/fonts/KurvenjagdSegment-Regular.ttf";
 const std::string kWhite = " color=255,255,255 alpha=1 rotation=0 font=";
 
 class HudTest : public testing::Test {
