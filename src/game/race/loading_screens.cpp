@@ -15,19 +15,20 @@ void draw_controls(Game& g) {
   p.text(250, 480, u"R-Taste: Rueckwaerts fahren");
 }
 
-void darken_screen(Game& g) {
+// What is on screen shows through at a fifth of its brightness; white text goes on top.
+void darken_for_text(Game& g) {
   g.p.set_color(0, 0, 0);
   g.p.set_alpha(0.8f);
   g.p.rect(0, 0, 1024, 768);
+  g.p.set_alpha(1);
+  g.p.set_color(255, 255, 255);
 }
 
 }  // namespace
 
 void draw_loading_notice(Game& g) {
   platform::Platform& p = g.p;
-  darken_screen(g);
-  p.set_alpha(1);
-  p.set_color(255, 255, 255);
+  darken_for_text(g);
   p.set_font(g.Font_ganzganzgross);
   p.text(200, 200, u"Strecke wird geladen...");
   draw_controls(g);
@@ -36,9 +37,7 @@ void draw_loading_notice(Game& g) {
 void draw_track_loaded_screen(Game& g) {
   platform::Platform& p = g.p;
   p.cls();
-  darken_screen(g);
-  p.set_alpha(1);
-  p.set_color(255, 255, 255);
+  darken_for_text(g);
   p.set_font(g.Font_ganzganzgross);
   p.text(200, 200, u"Strecke geladen");
   p.set_font(g.Font_gross);
@@ -49,9 +48,7 @@ void draw_track_loaded_screen(Game& g) {
 void show_error_screen(Game& g, const std::u16string& heading, const std::string& message) {
   platform::Platform& p = g.p;
   p.cls();
-  darken_screen(g);
-  p.set_alpha(1);
-  p.set_color(255, 255, 255);
+  darken_for_text(g);
   p.set_font(g.Font_ganzgross);
   p.text(100, 200, heading);
   p.set_font(g.Font_gross);
