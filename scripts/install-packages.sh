@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, where missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config clang libsdl2-dev libfreetype-dev libpng-dev libjpeg-dev
+packages=(build-essential cmake pkg-config clang libclang-rt-14-dev libsdl2-dev libfreetype-dev libpng-dev libjpeg-dev
           libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
 missing=()
 for package in "${packages[@]}"; do
