@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "game/state/text_rules.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "track_folder/game_jpeg.h"
@@ -72,10 +71,6 @@ platform::Pixels cut_tile(const platform::Pixels& circuit, const platform::Pixel
 }
 
 }  // namespace
-
-std::string tile_file_name(int column, int row) {
-  return "map2-" + low_bytes(ZahlZweistellig(column)) + "-" + low_bytes(ZahlZweistellig(row)) + ".jpg";
-}
 
 std::string data_file_text(const TrackLayout& layout, int width, int height) {
   std::string text;

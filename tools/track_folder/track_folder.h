@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "game/race/track_loader.h"
 #include "platform/pictures.h"
 
 namespace track_folder {
 
 constexpr int kTileSize = 200;
 constexpr int kSquareSize = 150;  // checkpoint squares
-constexpr int kMaxMapSize = 5199;  // the game's tile grid holds no more
-constexpr int kMaxBarriers = 993;  // the best-time rewrite holds 1999 lines
+constexpr int kMaxMapSize = kLargestTrackSide;  // the game's tile grid holds no more
+constexpr int kMaxBarriers = kMostBarriers;     // the best-time rewrite holds 1999 lines
 constexpr int kPreviewSize = 300;
 // Pixel (px, py) of the track picture lies at world point (px + 288, py + 416).
 constexpr int kWorldOffsetX = 288;
@@ -35,8 +36,7 @@ struct TrackLayout {
   std::vector<Corner> barriers;   // tyre barriers
 };
 
-// "map2-XX-YY.jpg", both numbers with at least two digits.
-std::string tile_file_name(int column, int row);
+using ::tile_file_name;  // the game's own tile names
 
 // The text of data.txt for a picture of `width` × `height` pixels, CR LF line ends, the
 // size rounded up to whole tiles and an empty best-time line at the end.

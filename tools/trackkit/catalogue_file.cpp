@@ -1,8 +1,6 @@
 #include "trackkit/catalogue_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "game/state/text_rules.h"
 #include "platform/file_error.h"
@@ -24,12 +22,6 @@ std::vector<std::string> raw_lines(const std::string& bytes) {
     start = end;
   }
   return lines;
-}
-
-std::string file_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw platform::FileError(path, "file not found");
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::u16string line_text(const std::string& raw) {
@@ -58,7 +50,7 @@ CatalogueFile read_catalogue_file(const std::string& maps_dir) {
 
 std::string catalogue_with_track(const std::string& maps_dir, const std::string& folder, const std::string& name) {
   const std::string path = catalogue_path(maps_dir);
-  std::vector<std::string> lines = raw_lines(file_bytes(path));
+  std::vector<std::string> lines = raw_lines(platform::read_file(path));
   const int announced = lines.empty() ? 0 : text_to_int(line_text(lines[0]));
   const std::size_t listed_end = std::size_t(2 + 2 * std::max(announced, 0));
   if (announced < 0 || lines.size() < listed_end)

@@ -8,7 +8,7 @@
 #include "platform/files.h"
 
 void save_best_time(Game& g, const std::u16string& mapname) {
-  const std::string path = track_folder(mapname) + "/data.txt";
+  const std::string path = track_path(mapname) + "/data.txt";
   platform::ReadStream Lesen = platform::ReadStream::open(path);
   g.i = 0;
   while (!Lesen.at_end()) {

@@ -5,7 +5,11 @@
 #include "platform/file_error.h"
 #include "platform/files.h"
 
-std::string track_folder(const std::u16string& mapname) { return "maps/" + low_bytes(mapname); }
+std::string track_path(const std::u16string& mapname) { return "maps/" + low_bytes(mapname); }
+
+std::string tile_file_name(int column, int row) {
+  return "map2-" + low_bytes(ZahlZweistellig(column)) + "-" + low_bytes(ZahlZweistellig(row)) + ".jpg";
+}
 
 namespace {
 
@@ -18,7 +22,7 @@ void check_side(const std::string& path, int line, const char* what, int value) 
 }  // namespace
 
 void read_track_data(Game& g, const std::u16string& mapname) {
-  const std::string path = track_folder(mapname) + "/data.txt";
+  const std::string path = track_path(mapname) + "/data.txt";
   platform::ReadStream Lesen = platform::ReadStream::open(path);
   g.mapwidth = text_to_int(Lesen.read_line());
   g.mapheight = text_to_int(Lesen.read_line());
@@ -39,7 +43,7 @@ void read_track_data(Game& g, const std::u16string& mapname) {
 }
 
 void fill_tile_grid(Game& g, const std::u16string& mapname) {
-  const std::string folder = track_folder(mapname);
+  const std::string folder = track_path(mapname);
   const int W = g.mapwidth / 200, H = g.mapheight / 200;
   const int last_column = W + 24, last_row = H + 24;
   // Every filler cell shows the same picture: decode it once.
@@ -48,15 +52,14 @@ void fill_tile_grid(Game& g, const std::u16string& mapname) {
     for (g.j = 0; g.j <= last_row; ++g.j) {
       auto& cell = g.Map[std::size_t(g.i)][std::size_t(g.j)];
       if (g.i >= 4 && g.i <= W + 3 && g.j >= 4 && g.j <= H + 3)
-        cell = g.p.load_image(folder + "/map2-" + low_bytes(ZahlZweistellig(g.i - 4)) + "-" +
-                              low_bytes(ZahlZweistellig(g.j - 4)) + ".jpg");
+        cell = g.p.load_image(folder + "/" + tile_file_name(g.i - 4, g.j - 4));
       else
         cell = filler;
     }
 }
 
 void load_barrier_picture(Game& g, const std::u16string& mapname) {
-  g.ReifenGrafik = g.p.load_image(track_folder(mapname) + "/collision.png");
+  g.ReifenGrafik = g.p.load_image(track_path(mapname) + "/collision.png");
   g.Reifenbreite = g.ReifenGrafik->width;
   g.Reifenhoehe = g.ReifenGrafik->height;
 }

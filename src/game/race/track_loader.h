@@ -11,7 +11,9 @@ constexpr int kLargestTrackSide = 5199;
 // The save-back holds 1999 lines: 13 + 2 x barriers.
 constexpr int kMostBarriers = 993;
 
-std::string track_folder(const std::u16string& mapname);  // "maps/" + mapname, as bytes
+std::string track_path(const std::u16string& mapname);  // "maps/" + mapname, as bytes
+// "map2-XX-YY.jpg" for the tile in picture column XX and row YY (at least two digits each).
+std::string tile_file_name(int column, int row);
 
 void read_track_data(Game& g, const std::u16string& mapname);
 void fill_tile_grid(Game& g, const std::u16string& mapname);
