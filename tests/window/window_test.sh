@@ -20,18 +20,23 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "no window titled Kurvenjagd appeared"; exit 1; }
-sleep 1.5
-import -window root "$shot"
 geometry="$(xdotool getwindowgeometry "$window" | grep Geometry | awk '{print $2}')"
 [ "$geometry" = "1024x768" ] || { echo "window is $geometry, not 1024x768"; exit 1; }
-brightness="$(convert "$shot" -format '%[fx:mean]' info:)"
+# The first menu frame may take a while on a busy machine: look until it is there.
+brightness=0
+for _ in $(seq 20); do
+  sleep 0.5
+  import -window root "$shot"
+  brightness="$(convert "$shot" -format '%[fx:mean]' info:)"
+  awk -v b="$brightness" 'BEGIN { exit !(b > 0.05) }' && break
+done
 awk -v b="$brightness" 'BEGIN { exit !(b > 0.05) }' || { echo "the screen is black (mean $brightness)"; exit 1; }
 
+# The menu ends while Escape is held: hold it until the game is gone.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool keydown Escape
-sleep 0.3
+for _ in $(seq 100); do kill -0 $game_pid 2>/dev/null || break; sleep 0.1; done
 xdotool keyup Escape
-for _ in $(seq 50); do kill -0 $game_pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 $game_pid 2>/dev/null; then
   kill $game_pid
   echo "Escape did not end the game"
